@@ -1,0 +1,184 @@
+#include "app/kalvero.h"
+
+#include "app/colours.h"
+#include "app/palette_colours.h"
+#include "app/selection_tables.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QRegion>
+
+namespace {
+
+// The window's outline, in window coordinates: a rectangle with cut corners.
+constexpr std::array<QPoint, 16> kOutline{{{238, 125},
+                                           {236, 126},
+                                           {233, 129},
+                                           {232, 131},
+                                           {232, 964},
+                                           {233, 966},
+                                           {236, 969},
+                                           {238, 970},
+                                           {756, 970},
+                                           {758, 969},
+                                           {761, 966},
+                                           {762, 964},
+                                           {762, 131},
+                                           {761, 129},
+                                           {758, 126},
+                                           {756, 125}}};
+
+constexpr int kPageLeft = 245;
+constexpr int kPageTop = 145;
+constexpr int kPageWidth = 498;
+constexpr int kPageHeight = 780;
+constexpr int kTabLeft = 245;
+constexpr int kTabPitch = 75;
+constexpr int kTabTop = 130;
+constexpr int kExitButton = zolk::PictureButtonIndex(zolk::ButtonGroup::Exit, 0);
+
+} // namespace
+
+TKalvero::TKalvero(QWidget* parent, const QString& pictureRoot) : QWidget(parent) {
+    setupUi(this);
+    zolk::ApplyDesignColours(this);
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    LoadLogo(pictureRoot);
+    WireEvents();
+
+    SetWindowBoundsAndLayout();
+    ShowPage(0);
+    SetClientBounds(ZOLK, 243, 100);
+    SetClientBounds(EXIT, 724, 106);
+    SetWindowOutline();
+    MakePicturePairs(pictureRoot);
+    YoungsModulus = 210000.0;
+    ElementLength = 100.0;
+    EvaluateSection();
+    EvaluateBuckling();
+}
+
+void TKalvero::SetClientBounds(QWidget* control, int left, int top) {
+    control->move(left + kClientOrigin.x(), top + kClientOrigin.y());
+}
+
+void TKalvero::SetWindowBoundsAndLayout() {
+    setGeometry(0, 0, 1600, 1200);
+    for (QWidget* page : {static_cast<QWidget*>(MaterialF), static_cast<QWidget*>(GeometryF),
+                          static_cast<QWidget*>(BendingF), static_cast<QWidget*>(BucklingF),
+                          static_cast<QWidget*>(DisclaimerF)}) {
+        SetClientBounds(page, kPageLeft, kPageTop);
+        page->resize(kPageWidth, kPageHeight);
+    }
+    const std::array<QWidget*, 5> tabs{MaterialTab, GeometryTab, BendingTab, BucklingTab,
+                                       DisclaimerTab};
+    for (int i = 0; i < 5; ++i)
+        SetClientBounds(tabs[i], kTabLeft + kTabPitch * i, kTabTop);
+}
+
+void TKalvero::SetWindowOutline() {
+    WindowRegion = QPolygon(QList<QPoint>(kOutline.begin(), kOutline.end()));
+    setMask(QRegion(WindowRegion, Qt::OddEvenFill));
+}
+
+// Dragging the black surface moves the window; any mouse button.
+
+void TKalvero::mousePressEvent(QMouseEvent* event) {
+    OnDnMain(event->position().toPoint() - kClientOrigin);
+}
+
+void TKalvero::mouseMoveEvent(QMouseEvent* event) {
+    OnMvMain(event->position().toPoint() - kClientOrigin);
+}
+
+void TKalvero::mouseReleaseEvent(QMouseEvent*) {
+    OnUpMain();
+}
+
+void TKalvero::OnDnMain(QPoint client) {
+    Dragging = 1;
+    DragOrigin = client;
+}
+
+void TKalvero::OnMvMain(QPoint client) {
+    if (Dragging != 1)
+        return;
+    move(x() + client.x() - DragOrigin.x(), y());
+    move(x(), y() + client.y() - DragOrigin.y());
+}
+
+void TKalvero::OnUpMain() {
+    Dragging = 0;
+}
+
+void TKalvero::OnClose() {
+    close();
+}
+
+void TKalvero::OnExitDn() {
+    ShowPicture(kExitButton, true);
+}
+
+void TKalvero::OnExitUp() {
+    ShowPicture(kExitButton, false);
+}
+
+// Page tabs.
+
+void TKalvero::ShowPage(std::int8_t page) {
+    if (page < 0 || page > 4)
+        return;
+    switch (page) {
+    case 1:
+        EvaluateSection();
+        break;
+    case 2:
+        EvaluateBending();
+        break;
+    case 3:
+        EvaluateBuckling();
+        break;
+    default:
+        break;
+    }
+    const std::array<QWidget*, 5> pages{MaterialF, GeometryF, BendingF, BucklingF, DisclaimerF};
+    const std::array<QWidget*, 5> tabs{MaterialTab, GeometryTab, BendingTab, BucklingTab,
+                                       DisclaimerTab};
+    pages[page]->setVisible(true);
+    zolk::SetBackgroundColour(tabs[page], zolk::colours::kShownTab);
+    for (int q = 0; q < 5; ++q) {
+        if (q == page)
+            continue;
+        pages[q]->setVisible(false);
+        zolk::SetBackgroundColour(tabs[q], zolk::colours::kHiddenTab);
+    }
+}
+
+void TKalvero::OnMaterialTab() {
+    ShowPage(0);
+}
+void TKalvero::OnGeometryTab() {
+    ShowPage(1);
+}
+void TKalvero::OnBendingTab() {
+    ShowPage(2);
+}
+void TKalvero::OnBucklingTab() {
+    ShowPage(3);
+}
+void TKalvero::OnDisclaimerTab() {
+    ShowPage(4);
+}
+
+// A page's enter event: the input focus moves into the page from outside it.
+void TKalvero::OnFocusChanged(QWidget* old, QWidget* now) {
+    const auto entered = [&](QWidget* page) {
+        return now && page->isAncestorOf(now) && !(old && page->isAncestorOf(old));
+    };
+    if (entered(GeometryF))
+        OnGeometryEnter();
+    else if (entered(BendingF))
+        OnBendingEnter();
+    else if (entered(BucklingF))
+        OnBuckEnter();
+}
