@@ -1,0 +1,264 @@
+// The window: start-up state, page tabs, the Geometry page's fields, dragging, the exit image.
+#include "gui_support.h"
+
+#include "app/entry.h"
+#include "app/panel.h"
+#include "app/picture_box.h"
+#include "app/selection_tables.h"
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+using namespace guitest;
+
+namespace {
+
+constexpr std::array<const char*, 5> kPages{"MaterialF", "GeometryF", "BendingF", "BucklingF",
+                                            "DisclaimerF"};
+constexpr std::array<const char*, 5> kTabs{"MaterialTab", "GeometryTab", "BendingTab",
+                                           "BucklingTab", "DisclaimerTab"};
+
+void SendMove(QWidget* widget, QPoint pos, Qt::MouseButtons buttons) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(pos), widget->mapToGlobal(QPointF(pos)),
+                     Qt::NoButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+} // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TKalvero> form;
+
+    TKalvero& Form() { return *form; }
+    void CheckOnlyPage(int page) {
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(Find(Form(), kPages[i])->isVisible(), i == page);
+            QCOMPARE(Background(Find(Form(), kTabs[i])),
+                     i == page ? QColor(128, 128, 128) : QColor(192, 192, 192));
+        }
+    }
+
+  private slots:
+    void initTestCase() {
+        zolk::ApplyLook();
+        InstallMessageRecorder();
+    }
+    void init() {
+        Messages().clear();
+        form = std::make_unique<TKalvero>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void cleanup() {
+        form.reset();
+        QVERIFY2(Messages().isEmpty(), qPrintable(Messages().join('\n')));
+    }
+
+    void startUpState() {
+        CheckOnlyPage(0);
+        QCOMPARE(Form().YoungsModulus, 210000.0);
+        QCOMPARE(Form().ElementLength, 100.0);
+        QCOMPARE(Form().SectionCode, 2);
+        QCOMPARE(Form().LoadCase, 4);
+        QCOMPARE(Form().BucklingCase, 0);
+        QCOMPARE(Form().Dragging, 0);
+        for (const auto& row : zolk::kPictureButtons) {
+            const QByteArray name(row.button.data(), row.button.size());
+            const bool down = name == "Triangle" || name == "CantiConc" || name == "BuckFree";
+            QVERIFY2(ShowsDown(Form(), name) == down, name);
+            QVERIFY2(ShownPicture(Form(), name) >= 0, name);
+        }
+        // The triangle of the design texts, and buckling case 0 with E and L.
+        const QStringList geometry{Text(Form(), "Geom_Area"), Text(Form(), "Geom_Inertia"),
+                                   Text(Form(), "Geom_Modulus"), Text(Form(), "Geom_PolarIn"),
+                                   Text(Form(), "Geom_PolarMod")};
+        QCOMPARE(geometry,
+                 QStringList({"5.000E+01", "2.778E+02", "4.167E+01", "2.165E+02", "5.000E+01"}));
+        QCOMPARE(Text(Form(), "Buck_Load"), QString("1.439E+04"));
+        QCOMPARE(Text(Form(), "Buck_Stress"), QString("2.879E+02"));
+        for (const char* label : {"Bending_M", "Bending_sig", "Bending_delta", "Bending_xm"})
+            QCOMPARE(Text(Form(), label), QString("0.00"));
+        QCOMPARE(Form().MaxMoment, 0.0);
+        QVERIFY(Find<QRadioButton>(Form(), "RSteel")->isChecked());
+        QVERIFY(Find(Form(), "Approx1")->isVisibleTo(Find(Form(), "GroupBox8")));
+        QCOMPARE(Text(Form(), "Approx2"), QString("Equilateral tri, h discarded"));
+        QVERIFY(!Find(Form(), "t1")->isVisibleTo(Find(Form(), "GroupBox8")));
+        QVERIFY(!Find(Form(), "Bending_s")->isVisibleTo(Find(Form(), "GB_Canti_BC")));
+    }
+
+    void windowFrame() {
+        QVERIFY(Form().windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(Form().size(), QSize(1600, 1200));
+        QCOMPARE(Form().mask().boundingRect(), QRect(232, 125, 530, 845));
+        QVERIFY(!Form().mask().contains(QPoint(232, 125))); // a cut corner
+        QVERIFY(Form().mask().contains(QPoint(240, 500)));
+        QCOMPARE(Find(Form(), "MaterialF")->geometry(), QRect(248, 174, 498, 780));
+        QCOMPARE(Find(Form(), "DisclaimerTab")->geometry(), QRect(548, 159, 73, 16));
+        QCOMPARE(Find(Form(), "ZOLK")->pos(), QPoint(246, 129));
+        QCOMPARE(Find(Form(), "EXIT")->pos(), QPoint(727, 135));
+        QCOMPARE(Background(&Form()), QColor(Qt::black));
+        QCOMPARE(Background(Find(Form(), "BendingF")), QColor(107, 107, 107));
+    }
+
+    void tabsShowTheirPage_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("button");
+        for (int page = 0; page < 5; ++page) {
+            QTest::addRow("%s left", kTabs[page]) << page << int(Qt::LeftButton);
+            QTest::addRow("%s right", kTabs[page]) << page << int(Qt::RightButton);
+        }
+    }
+    void tabsShowTheirPage() {
+        QFETCH(int, page);
+        QFETCH(int, button);
+        Press(Find(Form(), kTabs[(page + 2) % 5]));
+        Press(Find(Form(), kTabs[page]), Qt::MouseButton(button));
+        CheckOnlyPage(page);
+        Press(Find(Form(), kTabs[page]));
+        CheckOnlyPage(page);
+    }
+
+    void showPageOutOfRangeChangesNothing() {
+        Form().ShowPage(-1);
+        Form().ShowPage(5);
+        CheckOnlyPage(0);
+    }
+
+    void firstShowingOfBendingEvaluatesIt() {
+        Press(Find(Form(), "BendingTab"));
+        // Cantilever, F = 100 at the end of the triangle: M = F L, sigma = M / W.
+        QCOMPARE(Text(Form(), "Bending_M"), QString("1.000E+04"));
+        QCOMPARE(Text(Form(), "Bending_sig"), QString("2.400E+02"));
+        QCOMPARE(Text(Form(), "Bending_xm"), QString("0.0"));
+        QCOMPARE(Form().MaxMoment, 10000.0);
+    }
+
+    void pagesWithoutEvaluationLeaveLabels() {
+        Press(Find(Form(), "GeometryTab"));
+        Retype(Find<QLineEdit>(Form(), "Len"), "200");
+        Press(Find(Form(), "DisclaimerTab"));
+        Press(Find(Form(), "MaterialTab"));
+        QCOMPARE(Text(Form(), "Buck_Load"), QString("1.439E+04"));
+        Press(Find(Form(), "BucklingTab"));
+        QCOMPARE(Text(Form(), "Buck_Load"), QString("3.598E+03"));
+    }
+
+    void typingIntoHeightUpdatesAtOnce() {
+        Press(Find(Form(), "GeometryTab"));
+        auto* height = Find<QLineEdit>(Form(), "h");
+        height->setFocus();
+        QTest::keyClick(height, Qt::Key_End);
+        QTest::keyClick(height, Qt::Key_0); // "100"
+        QCOMPARE(Text(Form(), "Geom_Area"), QString("5.000E+02"));
+        QCOMPARE(Background(height), kValid);
+        QTest::keyClick(height, Qt::Key_X); // "100x"
+        QCOMPARE(Background(height), kInvalid);
+        QCOMPARE(Text(Form(), "Geom_Area"), QString("0.000E+00"));
+        QCOMPARE(Form().SectionArea, 0.0);
+        QTest::keyClick(height, Qt::Key_Backspace);
+        QCOMPARE(Background(height), kValid);
+        QCOMPARE(Text(Form(), "Geom_Inertia"), QString("2.778E+05"));
+    }
+
+    void hiddenRadiiAreStillChecked() {
+        Press(Find(Form(), "GeometryTab"));
+        Find<QLineEdit>(Form(), "r2")->setText("10"); // r1 = r2: both radius fields marked
+        QCOMPARE(Background(Find(Form(), "r1")), kInvalid);
+        QCOMPARE(Background(Find(Form(), "r2")), kInvalid);
+        QCOMPARE(Text(Form(), "Geom_Area"), QString("5.000E+01"));
+    }
+
+    void lengthField_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("length");
+        QTest::addRow("number") << "250" << 250.0;
+        QTest::addRow("negative") << "-5" << 0.0;
+        QTest::addRow("zero") << "0" << 0.0;
+        QTest::addRow("letters") << "x" << 0.0;
+        QTest::addRow("at the floor") << "1e-10" << 0.0;
+    }
+    void lengthField() {
+        QFETCH(QString, text);
+        QFETCH(double, length);
+        Press(Find(Form(), "GeometryTab"));
+        const QString area = Text(Form(), "Geom_Area");
+        Retype(Find<QLineEdit>(Form(), "Len"), text);
+        QCOMPARE(Form().ElementLength, length);
+        QCOMPARE(Background(Find(Form(), "Len")), length > 0 ? kValid : kInvalid);
+        QCOMPARE(Text(Form(), "Geom_Area"), area);
+    }
+
+    void dragOnMarginMovesWindow_data() {
+        QTest::addColumn<int>("button");
+        QTest::addRow("left") << int(Qt::LeftButton);
+        QTest::addRow("right") << int(Qt::RightButton);
+        QTest::addRow("middle") << int(Qt::MiddleButton);
+    }
+    void dragOnMarginMovesWindow() {
+        QFETCH(int, button);
+        const auto b = Qt::MouseButton(button);
+        const QPoint start = Form().pos();
+        QTest::mousePress(&Form(), b, {}, QPoint(240, 500));
+        QCOMPARE(Form().Dragging, 1);
+        SendMove(&Form(), QPoint(270, 540), b);
+        QCOMPARE(Form().pos(), start + QPoint(30, 40));
+        QTest::mouseRelease(&Form(), b, {}, QPoint(240, 500));
+        QCOMPARE(Form().Dragging, 0);
+        SendMove(&Form(), QPoint(300, 600), Qt::NoButton);
+        QCOMPARE(Form().pos(), start + QPoint(30, 40));
+    }
+
+    void pressOnControlsDoesNotDrag_data() {
+        QTest::addColumn<QString>("control");
+        for (const char* name : {"BendingTab", "MaterialF", "ZOLK", "EXIT", "GroupBox7", "Label2"})
+            QTest::newRow(name) << QString(name);
+    }
+    void pressOnControlsDoesNotDrag() {
+        QFETCH(QString, control);
+        QWidget* widget = Form().findChild<QWidget*>(control);
+        const QPoint start = Form().pos();
+        QTest::mousePress(widget, Qt::RightButton, {}, QPoint(2, 2));
+        SendMove(&Form(), QPoint(300, 600), Qt::RightButton);
+        QTest::mouseRelease(widget, Qt::RightButton, {}, QPoint(2, 2));
+        QCOMPARE(Form().Dragging, 0);
+        QCOMPARE(Form().pos(), start);
+    }
+
+    void exitImage() {
+        auto* exit = Find<PictureBox>(Form(), "EXIT");
+        QCOMPARE(ShownPicture(Form(), "EXIT"), 52);
+        // Pressed and released outside: DN, then UP, and the window stays.
+        QTest::mousePress(exit, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(ShownPicture(Form(), "EXIT"), 53);
+        QTest::mouseRelease(exit, Qt::LeftButton, {}, QPoint(60, 60));
+        QCOMPARE(ShownPicture(Form(), "EXIT"), 52);
+        QVERIFY(Form().isVisible());
+        // The right button never closes.
+        Press(exit, Qt::RightButton);
+        QVERIFY(Form().isVisible());
+        // A left click does.
+        Press(exit, Qt::LeftButton);
+        QVERIFY(!Form().isVisible());
+        QCOMPARE(ShownPicture(Form(), "EXIT"), 52);
+    }
+
+    void staticCaptions() {
+        QCOMPARE(Find<Panel>(Form(), "MaterialTab")->caption(), QString("Material"));
+        QCOMPARE(Text(Form(), "Label23"), QString("Critical Load  [N]"));
+        QCOMPARE(Text(Form(), "Label14"), QString("Area  [mm^2]"));
+        QCOMPARE(Text(Form(), "Label77"), QString("ZOLK V. 0.2"));
+        QCOMPARE(Find<QGroupBox>(Form(), "GB_Canti_BC")->title(), QString("BC's / Loading"));
+        // Every caption fits its label.
+        for (QLabel* label : Form().findChildren<QLabel*>()) {
+            const int needed = label->fontMetrics().horizontalAdvance(label->text());
+            QVERIFY2(needed <= label->width(), qPrintable(label->objectName()));
+        }
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
