@@ -6,7 +6,7 @@ set -euo pipefail
 purpose="${1:-run}"
 packages=(g++ cmake make qt6-base-dev fonts-liberation)
 if [[ "$purpose" == test ]]; then
-    packages+=(libgtest-dev libbenchmark-dev xvfb xdotool imagemagick x11-utils)
+    packages+=(libgtest-dev libbenchmark-dev xvfb xdotool imagemagick x11-utils locales)
 fi
 
 missing=()
@@ -15,14 +15,26 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
 
-echo "Installing: ${missing[*]}"
 sudo=()
-if [[ $(id -u) -ne 0 ]]; then
-    command -v sudo >/dev/null || { echo "need root or sudo to install ${missing[*]}" >&2; exit 1; }
+if [[ $(id -u) -ne 0 ]] && command -v sudo >/dev/null; then
     sudo=(sudo)
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+if [[ ${#missing[@]} -gt 0 ]]; then
+    echo "Installing: ${missing[*]}"
+    if [[ $(id -u) -ne 0 && ${#sudo[@]} -eq 0 ]]; then
+        echo "need root or sudo to install ${missing[*]}" >&2
+        exit 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The number-reading tests run once under a locale whose decimal separator is ','.
+if [[ "$purpose" == test ]] && ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+    echo "Generating the de_DE.UTF-8 locale"
+    "${sudo[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8 ||
+        echo "could not generate de_DE.UTF-8; the locale test will be skipped" >&2
+fi
