@@ -24,9 +24,9 @@ struct SectionValues {
 };
 
 struct SectionResult {
-    SectionValues values;                            // all 0 on rejection or fault
-    std::array<bool, kSectionFieldCount> valid{};    // false: the field shows the invalid colour
-    Fault fault = Fault::None;                       // values are all 0 when set
+    SectionValues values;                         // all 0 on rejection or fault
+    std::array<bool, kSectionFieldCount> valid{}; // false: the field shows the invalid colour
+    Fault fault = Fault::None;                    // values are all 0 when set
 };
 
 // code: 0..15 (0 Rect, 1 Rectpipe, 2 Triangle, ... 15 Oval). Codes out of range give zeros.
