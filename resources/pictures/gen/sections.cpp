@@ -183,8 +183,8 @@ Picture tProfile() {
     d.horizontalDimension(L, R, wLine, top - 3, top - 3);
     d.labelAbove("w", mid, wLine);
     heightDimension(d, top, bottom, L - 3, mid - t2 / 2 - 3);
-    const Drawing::Tails tails = d.plateThicknessBeyond(top, top + t1 - 1, R + 6, R + 3);
-    d.labelRightOf("t1", R + 6, tails.after - 3);
+    d.plateThicknessBeyond(top, top + t1 - 1, R + 6, R + 3);
+    d.labelRightOf("t1", R + 8, top + t1 / 2);
     thickness(d, "t2", mid, 66, false, Side::After);
     return finish(d);
 }
