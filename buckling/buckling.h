@@ -6,12 +6,13 @@
 
 namespace zolk {
 
-// 0 clamped/free (k 4), 1 clamped/pinned (k 0.49), 2 pinned/pinned (k 1), 3 clamped/sliding (k 0.25).
+// 0 clamped/free (k 4), 1 clamped/pinned (k 0.49), 2 pinned/pinned (k 1), 3 clamped/sliding (k
+// 0.25).
 inline constexpr int kBucklingCaseCount = 4;
 
 struct BucklingResult {
-    double criticalLoad = 0; // N
-    double stress = 0;       // N/mm^2
+    double criticalLoad = 0;   // N
+    double stress = 0;         // N/mm^2
     Fault fault = Fault::None; // both 0 when set
 };
 

@@ -8,9 +8,9 @@ namespace zolk {
 
 struct Material {
     std::uint8_t code;
-    std::string_view radioButton; // "RSteel"
-    std::string_view caption;     // "Steel"
-    double modulus;               // N/mm^2; 0 for the custom row, whose value is typed
+    std::string_view radioButton;  // "RSteel"
+    std::string_view caption;      // "Steel"
+    double modulus;                // N/mm^2; 0 for the custom row, whose value is typed
     std::string_view valueControl; // "Label2", or "Mat_Youngs" for the custom row
     std::string_view valueText;    // "2.10E+5"
 };

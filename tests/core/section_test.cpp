@@ -50,8 +50,11 @@ std::string Marked(const SectionResult& result) {
     static constexpr const char* kNames[] = {"h", "w", "t1", "t2", "r1", "r2", "s"};
     std::string marked;
     for (int field = 0; field < kSectionFieldCount; ++field) {
-        if (!result.valid[field])
-            marked += (marked.empty() ? "" : " ") + std::string(kNames[field]);
+        if (result.valid[field])
+            continue;
+        if (!marked.empty())
+            marked += ' ';
+        marked += kNames[field];
     }
     return marked;
 }
