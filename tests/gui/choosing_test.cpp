@@ -3,6 +3,7 @@
 
 #include "app/entry.h"
 #include "app/selection_tables.h"
+#include "material/material.h"
 
 #include <QLabel>
 #include <QRadioButton>

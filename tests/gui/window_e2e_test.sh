@@ -48,11 +48,7 @@ check "the window appears" test -n "$wid"
 [[ -z "$wid" ]] && { cat "$work/zolk.log"; echo "$passed passed, $failed failed"; exit 1; }
 sleep 1
 
-shape=$(xwininfo -id "$wid" -shape | sed -n 's/.*Bounding shape extents: *\([-+x0-9]*\).*/\1/p' | head -1)
-if [[ -z "$shape" ]]; then
-    # Older xwininfo prints the extents over several lines.
-    shape=$(xwininfo -id "$wid" -shape | tr -d ' ' | grep -i -A4 'boundingshapeextents' | tr '\n' ' ')
-fi
+shape=$(xwininfo -id "$wid" -shape | sed -n 's/.*[Ww]indow shape extents: *\([-+x0-9]*\).*/\1/p' | head -1)
 echo "shape: $shape"
 window_shape_is_outline() { [[ "$shape" == "530x845+232+125" ]]; }
 check "the window's shape is the outline" window_shape_is_outline
