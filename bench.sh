@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Builds Release and prints one table of medians: the core and window keystrokes, the page
+# switch, start-up to the first painted frame and peak memory against a bare Qt program.
+# Usage: ./bench.sh [start-up runs per program, default 15]
+set -euo pipefail
+cd "$(dirname "$0")"
+runs="${1:-15}"
+
+scripts/setup.sh test
+command -v python3 >/dev/null || { apt-get install -y -qq python3 || sudo apt-get install -y -qq python3; }
+
+build=build-bench
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DZOLK_BUILD_BENCHMARKS=ON >/dev/null
+cmake --build "$build" -j "$(nproc)" --target zolk zolk_core_bench zolk_window_bench \
+    zolk_bare_window zolk_first_frame_probe >/dev/null
+out=$(mktemp -d)
+trap 'rm -rf "$out"; [[ -n "${xvfb_pid:-}" ]] && kill "$xvfb_pid" 2>/dev/null || true' EXIT
+
+repeat="--benchmark_repetitions=10 --benchmark_report_aggregates_only=true --benchmark_format=json"
+"$build/bench/zolk_core_bench" $repeat >"$out/core.json" 2>/dev/null
+QT_QPA_PLATFORM=offscreen "$build/bench/window/zolk_window_bench" $repeat >"$out/window.json" 2>/dev/null
+
+display=97
+while [[ -e /tmp/.X${display}-lock ]]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1600x1200x24 -wr -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=":$display"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# Alternate the two programs so that both see the same machine.
+for _ in $(seq "$runs"); do
+    "$build/bench/window/zolk_first_frame_probe" 240 500 "$build/app/zolk" >>"$out/zolk.txt"
+    sleep 0.2
+    "$build/bench/window/zolk_first_frame_probe" 50 50 "$build/bench/window/zolk_bare_window" >>"$out/bare.txt"
+    sleep 0.2
+done
+
+python3 - "$out" <<'PY'
+import json, statistics, sys
+out = sys.argv[1]
+def medians(name):
+    data = json.load(open(f"{out}/{name}.json"))
+    return [(b["run_name"], b["real_time"], b["time_unit"]) for b in data["benchmarks"]
+            if b.get("aggregate_name") == "median"]
+def us(t, unit):
+    return t / {"ns": 1000.0, "us": 1.0, "ms": 0.001}[unit]
+rows = []
+for name, t, unit in medians("core"):
+    goal = 2.0 if name.startswith("SectionKeystroke") else None
+    rows.append(("core " + name, f"{us(t, unit):.3f} µs", goal and f"≤ {goal} µs", goal and f"{us(t, unit) / goal:.2f} of goal"))
+for name, t, unit in medians("window"):
+    goal = 100.0 if "Key" in name else None
+    rows.append(("window " + name, f"{us(t, unit):.1f} µs", goal and f"≤ {goal:.0f} µs", goal and f"{us(t, unit) / goal:.2f} of goal"))
+def load(name):
+    pairs = [line.split() for line in open(f"{out}/{name}.txt") if line.strip()]
+    return [float(p[0]) for p in pairs], [float(p[1]) for p in pairs]
+zt, zm = load("zolk"); bt, bm = load("bare")
+mz, mb = statistics.median(zt), statistics.median(bt)
+rows.append((f"start-up to first frame, zolk / bare Qt ({len(zt)} runs each)", f"{mz:.1f} / {mb:.1f} ms", "ratio ≤ 1.3", f"ratio {mz / mb:.2f}"))
+mz, mb = statistics.median(zm), statistics.median(bm)
+rows.append(("peak resident memory, zolk / bare Qt", f"{mz / 1024:.1f} / {mb / 1024:.1f} MiB", "ratio ≤ 1.2", f"ratio {mz / mb:.2f}"))
+w = max(len(r[0]) for r in rows)
+print(f"{'figure (median)':<{w}}  {'value':>22}  {'goal':>12}  result")
+for r in rows:
+    print(f"{r[0]:<{w}}  {r[1]:>22}  {(r[2] or ''):>12}  {r[3] or ''}")
+PY
