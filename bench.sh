@@ -6,19 +6,20 @@ set -euo pipefail
 cd "$(dirname "$0")"
 runs="${1:-15}"
 
-scripts/setup.sh test
-command -v python3 >/dev/null || { apt-get install -y -qq python3 || sudo apt-get install -y -qq python3; }
+scripts/setup.sh bench
 
 build=build-bench
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DZOLK_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" --target zolk zolk_core_bench zolk_window_bench \
-    zolk_bare_window zolk_first_frame_probe >/dev/null
+    zolk_bare_window zolk_first_frame_probe zolk_memory_growth >/dev/null
 out=$(mktemp -d)
 trap 'rm -rf "$out"; [[ -n "${xvfb_pid:-}" ]] && kill "$xvfb_pid" 2>/dev/null || true' EXIT
 
 repeat="--benchmark_repetitions=10 --benchmark_report_aggregates_only=true --benchmark_format=json"
 "$build/bench/zolk_core_bench" $repeat >"$out/core.json" 2>/dev/null
 QT_QPA_PLATFORM=offscreen "$build/bench/window/zolk_window_bench" $repeat >"$out/window.json" 2>/dev/null
+
+"$build/bench/window/zolk_memory_growth" >"$out/growth.txt" 2>/dev/null
 
 display=97
 while [[ -e /tmp/.X${display}-lock ]]; do display=$((display + 1)); done
@@ -59,6 +60,8 @@ mz, mb = statistics.median(zt), statistics.median(bt)
 rows.append((f"start-up to first frame, zolk / bare Qt ({len(zt)} runs each)", f"{mz:.1f} / {mb:.1f} ms", "ratio ≤ 1.3", f"ratio {mz / mb:.2f}"))
 mz, mb = statistics.median(zm), statistics.median(bm)
 rows.append(("peak resident memory, zolk / bare Qt", f"{mz / 1024:.1f} / {mb / 1024:.1f} MiB", "ratio ≤ 1.2", f"ratio {mz / mb:.2f}"))
+samples = [int(l.split()[-2]) for l in open(f"{out}/growth.txt") if l.startswith("after")]
+rows.append(("resident memory after 1,000 and 10,000 random events", f"{samples[0] / 1024:.1f} / {samples[-1] / 1024:.1f} MiB", "flat", f"growth {samples[-1] - samples[0]} KiB"))
 w = max(len(r[0]) for r in rows)
 print(f"{'figure (median)':<{w}}  {'value':>22}  {'goal':>12}  result")
 for r in rows:

@@ -58,6 +58,10 @@ TKalvero::TKalvero(QWidget* parent, const QString& pictureRoot) : QWidget(parent
     EvaluateBuckling();
 }
 
+TKalvero::~TKalvero() {
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 void TKalvero::SetClientBounds(QWidget* control, int left, int top) {
     control->move(left + kClientOrigin.x(), top + kClientOrigin.y());
 }
@@ -170,10 +174,14 @@ void TKalvero::OnDisclaimerTab() {
     ShowPage(4);
 }
 
-// A page's enter event: the input focus moves into the page from outside it.
+// A page's enter event: the input focus moves into the page from another control of the
+// form. Focus coming back from another window (a message box) is no entry: the fault it
+// showed would otherwise be shown again and again.
 void TKalvero::OnFocusChanged(QWidget* old, QWidget* now) {
+    if (!old || !now || old->window() != this || now->window() != this)
+        return;
     const auto entered = [&](QWidget* page) {
-        return now && page->isAncestorOf(now) && !(old && page->isAncestorOf(old));
+        return page->isAncestorOf(now) && !page->isAncestorOf(old);
     };
     if (entered(GeometryF))
         OnGeometryEnter();

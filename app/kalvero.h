@@ -25,6 +25,8 @@ class TKalvero : public QWidget, public Ui::Kalvero {
     // std::runtime_error("Resource NAME not found") when one is missing.
     explicit TKalvero(QWidget* parent = nullptr,
                       const QString& pictureRoot = QStringLiteral(":/pictures/"));
+    // Stops the application's focus signal first: the base destructor still moves focus.
+    ~TKalvero() override;
 
     // Operations.
     void ShowPage(std::int8_t page);

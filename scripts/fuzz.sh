@@ -9,7 +9,7 @@ shift || true
 targets=("$@")
 [[ ${#targets[@]} -eq 0 ]] && targets=(number section bending buckling)
 
-command -v clang++ >/dev/null || { echo "clang++ is needed: apt-get install clang" >&2; exit 1; }
+scripts/setup.sh fuzz
 build=build-fuzz
 sanitize="-fsanitize=address,undefined -fno-sanitize-recover=all -fsanitize=fuzzer-no-link"
 cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \

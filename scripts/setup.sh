@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, whatever of the build and test tools is missing.
-# Usage: scripts/setup.sh [run|test]   ("test" adds the packages the tests need)
+# Usage: scripts/setup.sh [run|test|bench|fuzz]
+#   test: adds what the tests need; bench: that and what ./bench.sh needs; fuzz: clang.
 set -euo pipefail
 
 purpose="${1:-run}"
 packages=(g++ cmake make qt6-base-dev fonts-liberation)
-if [[ "$purpose" == test ]]; then
+case "$purpose" in
+test | bench)
     packages+=(libgtest-dev libbenchmark-dev xvfb xdotool imagemagick x11-utils locales)
-fi
+    [[ "$purpose" == bench ]] && packages+=(libx11-dev python3)
+    ;;
+fuzz) packages+=(clang libclang-rt-14-dev libgtest-dev) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -33,7 +38,7 @@ if [[ ${#missing[@]} -gt 0 ]]; then
 fi
 
 # The number-reading tests run once under a locale whose decimal separator is ','.
-if [[ "$purpose" == test ]] && ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+if [[ "$purpose" == test || "$purpose" == bench ]] && ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
     echo "Generating the de_DE.UTF-8 locale"
     "${sudo[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8 ||
         echo "could not generate de_DE.UTF-8; the locale test will be skipped" >&2
