@@ -26,6 +26,136 @@ void SendMove(QWidget* widget, QPoint pos, Qt::MouseButtons buttons) {
     QApplication::sendEvent(widget, &move);
 }
 
+struct ControlRow {
+    const char* name;
+    const char* className;
+    const char* parent;
+};
+
+// Every control of the form, with the class that stands for it and its parent.
+const ControlRow kControls[] = {
+    {"ZOLK", "PictureBox", "Kalvero"},
+    {"EXIT", "PictureBox", "Kalvero"},
+    {"MaterialF", "Panel", "Kalvero"},
+    {"GroupBox7", "GroupBox", "MaterialF"},
+    {"Label1", "QLabel", "GroupBox7"},
+    {"Label2", "QLabel", "GroupBox7"},
+    {"Label4", "QLabel", "GroupBox7"},
+    {"Label6", "QLabel", "GroupBox7"},
+    {"Label8", "QLabel", "GroupBox7"},
+    {"Label9", "QLabel", "GroupBox7"},
+    {"Label10", "QLabel", "GroupBox7"},
+    {"Label11", "QLabel", "GroupBox7"},
+    {"Label17", "QLabel", "GroupBox7"},
+    {"Label19", "QLabel", "GroupBox7"},
+    {"Label21", "QLabel", "GroupBox7"},
+    {"Mat_Youngs", "QLineEdit", "GroupBox7"},
+    {"RAluminum", "QRadioButton", "GroupBox7"},
+    {"RBrass", "QRadioButton", "GroupBox7"},
+    {"RBronze", "QRadioButton", "GroupBox7"},
+    {"RCopper", "QRadioButton", "GroupBox7"},
+    {"RQuarz", "QRadioButton", "GroupBox7"},
+    {"RMagnesium", "QRadioButton", "GroupBox7"},
+    {"RNickel", "QRadioButton", "GroupBox7"},
+    {"RSteel", "QRadioButton", "GroupBox7"},
+    {"RTitanium", "QRadioButton", "GroupBox7"},
+    {"RZinc", "QRadioButton", "GroupBox7"},
+    {"RCustom", "QRadioButton", "GroupBox7"},
+    {"MaterialTab", "Panel", "Kalvero"},
+    {"GeometryTab", "Panel", "Kalvero"},
+    {"BendingTab", "Panel", "Kalvero"},
+    {"BucklingTab", "Panel", "Kalvero"},
+    {"DisclaimerTab", "Panel", "Kalvero"},
+    {"GeometryF", "Panel", "Kalvero"},
+    {"GroupBox8", "GroupBox", "GeometryF"},
+    {"Rect", "PictureBox", "GroupBox8"},
+    {"Rectpipe", "PictureBox", "GroupBox8"},
+    {"Tprofile", "PictureBox", "GroupBox8"},
+    {"Lprofile", "PictureBox", "GroupBox8"},
+    {"t2profile", "PictureBox", "GroupBox8"},
+    {"Cross", "PictureBox", "GroupBox8"},
+    {"Triangle", "PictureBox", "GroupBox8"},
+    {"Trapez", "PictureBox", "GroupBox8"},
+    {"GroupBox9", "GroupBox", "GeometryF"},
+    {"BendingF", "Panel", "Kalvero"},
+    {"BucklingF", "Panel", "Kalvero"},
+    {"DisclaimerF", "Panel", "Kalvero"},
+    {"GroupBox14", "GroupBox", "DisclaimerF"},
+    {"Label74", "QLabel", "GroupBox14"},
+    {"Label75", "QLabel", "GroupBox14"},
+    {"Label77", "QLabel", "DisclaimerF"},
+    {"Poly8", "PictureBox", "GroupBox8"},
+    {"DoubleT", "PictureBox", "GroupBox8"},
+    {"Hprofile", "PictureBox", "GroupBox8"},
+    {"Oval", "PictureBox", "GroupBox8"},
+    {"Poly6", "PictureBox", "GroupBox8"},
+    {"Uprofile", "PictureBox", "GroupBox8"},
+    {"Cprofile", "PictureBox", "GroupBox8"},
+    {"Circle", "PictureBox", "GroupBox8"},
+    {"Label14", "QLabel", "GroupBox8"},
+    {"Label13", "QLabel", "GroupBox8"},
+    {"Label12", "QLabel", "GroupBox8"},
+    {"Label15", "QLabel", "GroupBox8"},
+    {"Label25", "QLabel", "GroupBox8"},
+    {"Geom_PolarMod", "QLabel", "GroupBox8"},
+    {"Geom_PolarIn", "QLabel", "GroupBox8"},
+    {"Geom_Modulus", "QLabel", "GroupBox8"},
+    {"Geom_Inertia", "QLabel", "GroupBox8"},
+    {"Geom_Area", "QLabel", "GroupBox8"},
+    {"Approx1", "QLabel", "GroupBox8"},
+    {"Approx2", "QLabel", "GroupBox8"},
+    {"Label3", "QLabel", "GroupBox9"},
+    {"Len", "QLineEdit", "GroupBox9"},
+    {"s", "QLineEdit", "GroupBox8"},
+    {"sLabel", "QLabel", "GroupBox8"},
+    {"r1", "QLineEdit", "GroupBox8"},
+    {"r2", "QLineEdit", "GroupBox8"},
+    {"r2Label", "QLabel", "GroupBox8"},
+    {"r1Label", "QLabel", "GroupBox8"},
+    {"t1", "QLineEdit", "GroupBox8"},
+    {"t2", "QLineEdit", "GroupBox8"},
+    {"t2Label", "QLabel", "GroupBox8"},
+    {"t1Label", "QLabel", "GroupBox8"},
+    {"w", "QLineEdit", "GroupBox8"},
+    {"h", "QLineEdit", "GroupBox8"},
+    {"hLabel", "QLabel", "GroupBox8"},
+    {"wLabel", "QLabel", "GroupBox8"},
+    {"GB_Canti_BC", "GroupBox", "BendingF"},
+    {"CantiConc", "PictureBox", "GB_Canti_BC"},
+    {"CantiLine", "PictureBox", "GB_Canti_BC"},
+    {"FLabel", "QLabel", "GB_Canti_BC"},
+    {"qLabel", "QLabel", "GB_Canti_BC"},
+    {"BeampConc", "PictureBox", "GB_Canti_BC"},
+    {"BeamConc", "PictureBox", "GB_Canti_BC"},
+    {"BeampLine", "PictureBox", "GB_Canti_BC"},
+    {"BeamLine", "PictureBox", "GB_Canti_BC"},
+    {"PosLabel", "QLabel", "GB_Canti_BC"},
+    {"Bending_F", "QLineEdit", "GB_Canti_BC"},
+    {"Bending_q", "QLineEdit", "GB_Canti_BC"},
+    {"Bending_s", "QLineEdit", "GB_Canti_BC"},
+    {"GroupBox3", "GroupBox", "BendingF"},
+    {"Label16", "QLabel", "GroupBox3"},
+    {"Bending_M", "QLabel", "GroupBox3"},
+    {"Label18", "QLabel", "GroupBox3"},
+    {"Bending_delta", "QLabel", "GroupBox3"},
+    {"Label20", "QLabel", "GroupBox3"},
+    {"Bending_sig", "QLabel", "GroupBox3"},
+    {"Pos2Label", "QLabel", "GroupBox3"},
+    {"Bending_xm", "QLabel", "GroupBox3"},
+    {"GroupBox5", "GroupBox", "BucklingF"},
+    {"BuckFree", "PictureBox", "GroupBox5"},
+    {"BuckPin2", "PictureBox", "GroupBox5"},
+    {"BuckPin1", "PictureBox", "GroupBox5"},
+    {"BuckSlide", "PictureBox", "GroupBox5"},
+    {"GroupBox6", "GroupBox", "BucklingF"},
+    {"Buck_Load", "QLabel", "GroupBox6"},
+    {"Label23", "QLabel", "GroupBox6"},
+    {"Label5", "QLabel", "GroupBox6"},
+    {"Buck_Stress", "QLabel", "GroupBox6"},
+    {"Label7", "QLabel", "GroupBox6"},
+    {"Label39", "QLabel", "GroupBox14"},
+};
+
 } // namespace
 
 class WindowTest : public QObject {
@@ -88,6 +218,41 @@ class WindowTest : public QObject {
         QCOMPARE(Text(Form(), "Approx2"), QString("Equilateral tri, h discarded"));
         QVERIFY(!Find(Form(), "t1")->isVisibleTo(Find(Form(), "GroupBox8")));
         QVERIFY(!Find(Form(), "Bending_s")->isVisibleTo(Find(Form(), "GB_Canti_BC")));
+    }
+
+    void everyControlWithItsClassAndParent() {
+        QStringList wrong;
+        for (const ControlRow& row : kControls) {
+            QWidget* control = Find(Form(), row.name);
+            if (!control) {
+                wrong << QString("%1 missing").arg(row.name);
+                continue;
+            }
+            const QString parent = control->parentWidget()->objectName();
+            if (!control->inherits(row.className) || parent != row.parent)
+                wrong << QString("%1 is a %2 in %3")
+                             .arg(row.name, control->metaObject()->className(), parent);
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(", ")));
+        QCOMPARE(Form().objectName(), QString("Kalvero"));
+    }
+
+    void keyboardTabOrder() {
+        // The edits of each group in the order the focus chain visits them.
+        const auto chain = [&](const char* group) {
+            QStringList order;
+            QWidget* start = Find(Form(), group);
+            for (QWidget* w = start->nextInFocusChain(); w != start; w = w->nextInFocusChain())
+                if (start->isAncestorOf(w) && qobject_cast<QLineEdit*>(w) &&
+                    !order.contains(w->objectName()))
+                    order << w->objectName();
+            return order;
+        };
+        QCOMPARE(chain("GroupBox8"), QStringList({"s", "r1", "r2", "t1", "t2", "w", "h"}));
+        QCOMPARE(chain("GB_Canti_BC"), QStringList({"Bending_F", "Bending_q", "Bending_s"}));
+        // Only Steel of the radio buttons is a tab stop.
+        for (auto* radio : Find(Form(), "GroupBox7")->findChildren<QRadioButton*>())
+            QCOMPARE(bool(radio->focusPolicy() & Qt::TabFocus), radio->objectName() == "RSteel");
     }
 
     void windowFrame() {
