@@ -13,6 +13,8 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DZOLK_BUILD_BENCHMARKS=ON >/d
 cmake --build "$build" -j "$(nproc)" --target zolk zolk_core_bench zolk_window_bench \
     zolk_bare_window zolk_first_frame_probe zolk_memory_growth >/dev/null
 out=$(mktemp -d)
+export XDG_RUNTIME_DIR="$out/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 trap 'rm -rf "$out"; [[ -n "${xvfb_pid:-}" ]] && kill "$xvfb_pid" 2>/dev/null || true' EXIT
 
 repeat="--benchmark_repetitions=10 --benchmark_report_aggregates_only=true --benchmark_format=json"
@@ -21,13 +23,11 @@ QT_QPA_PLATFORM=offscreen "$build/bench/window/zolk_window_bench" $repeat >"$out
 
 "$build/bench/window/zolk_memory_growth" >"$out/growth.txt" 2>/dev/null
 
-display=97
-while [[ -e /tmp/.X${display}-lock ]]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1600x1200x24 -wr -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -wr -nolisten tcp 3>"$out/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-export DISPLAY=":$display"
+for _ in $(seq 100); do [[ -s "$out/display" ]] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$out/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 # Alternate the two programs so that both see the same machine.
 for _ in $(seq "$runs"); do
     "$build/bench/window/zolk_first_frame_probe" 240 500 "$build/app/zolk" >>"$out/zolk.txt"

@@ -1,5 +1,6 @@
 #include "app/entry.h"
 
+#include "app/bitmap_resource.h"
 #include "app/kalvero.h"
 #include "app/messages.h"
 
@@ -29,9 +30,9 @@ bool HasDisplay() {
 QIcon MainIcon(const QString& pictureRoot) {
     QIcon icon;
     for (const char* name : {"MAINICON_32", "MAINICON_16"}) {
-        const QPixmap pixmap(pictureRoot + QLatin1String(name));
-        if (!pixmap.isNull())
-            icon.addPixmap(pixmap);
+        const QImage image = LoadBitmapResource(pictureRoot + QLatin1String(name));
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }

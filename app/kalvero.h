@@ -5,7 +5,6 @@
 #include "ui_kalvero.h"
 
 #include <QImage>
-#include <QPixmap>
 #include <QPoint>
 #include <QPolygon>
 #include <array>
@@ -42,8 +41,9 @@ class TKalvero : public QWidget, public Ui::Kalvero {
     QPolygon WindowRegion;
     std::int32_t Dragging = 0;
     QPoint DragOrigin;
-    std::array<QPixmap, kPictureCount> ButtonPictures; // UP then DN of each picture button
-    std::array<QImage, kPictureCount> ButtonBitmaps;   // what each picture was made from
+    // UP then DN of each picture button; a picture shares the pixels of its bitmap.
+    std::array<QImage, kPictureCount> ButtonPictures;
+    std::array<QImage, kPictureCount> ButtonBitmaps; // as loaded
     double YoungsModulus = 0;
     double PolarModulus = 0;
     double PolarInertia = 0;

@@ -1,6 +1,7 @@
 // The picture buttons: their pairs, the initial choices and the three selectors.
 #include "app/kalvero.h"
 
+#include "app/bitmap_resource.h"
 #include "app/selection_tables.h"
 
 #include <stdexcept>
@@ -12,7 +13,7 @@ using zolk::kPictureButtons;
 using zolk::PictureButtonIndex;
 
 QImage LoadPicture(const QString& root, const QString& name) {
-    QImage image(root + name);
+    QImage image = zolk::LoadBitmapResource(root + name);
     if (image.isNull())
         throw std::runtime_error("Resource " + name.toStdString() + " not found");
     return image;
@@ -33,7 +34,7 @@ void TKalvero::ShowPicture(int button, bool down) {
 }
 
 void TKalvero::LoadLogo(const QString& pictureRoot) {
-    ZOLK->setPicture(QPixmap::fromImage(LoadPicture(pictureRoot, QStringLiteral("ZOLK"))));
+    ZOLK->setPicture(LoadPicture(pictureRoot, QStringLiteral("ZOLK")));
 }
 
 void TKalvero::MakePicturePairs(const QString& pictureRoot) {
@@ -43,7 +44,7 @@ void TKalvero::MakePicturePairs(const QString& pictureRoot) {
         for (int down = 0; down < 2; ++down) {
             const int k = 2 * i + down;
             ButtonBitmaps[k] = LoadPicture(pictureRoot, base + (down ? "_DN" : "_UP"));
-            ButtonPictures[k] = QPixmap::fromImage(ButtonBitmaps[k]);
+            ButtonPictures[k] = ButtonBitmaps[k];
         }
         const bool startsDown = (row.group == ButtonGroup::Section && row.code == 2) ||
                                 (row.group == ButtonGroup::LoadCase && row.code == 4) ||

@@ -7,7 +7,7 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_NoMousePropagation);
 }
 
-void PictureBox::setPicture(const QPixmap& picture) {
+void PictureBox::setPicture(const QImage& picture) {
     picture_ = picture;
     update();
 }
@@ -16,7 +16,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
     if (picture_.isNull())
         return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    painter.drawImage(0, 0, picture_);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

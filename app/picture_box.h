@@ -2,7 +2,7 @@
 // An image control: draws its picture unscaled at its top-left corner and shows the
 // parent's colour elsewhere. Reports press and release for any mouse button, and a
 // click for a left press and release on it.
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 class PictureBox : public QWidget {
@@ -11,8 +11,8 @@ class PictureBox : public QWidget {
   public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    const QPixmap& picture() const { return picture_; }
-    void setPicture(const QPixmap& picture);
+    const QImage& picture() const { return picture_; }
+    void setPicture(const QImage& picture);
 
   signals:
     void pressed();
@@ -25,6 +25,6 @@ class PictureBox : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    QPixmap picture_;
+    QImage picture_;
     bool leftDown_ = false;
 };

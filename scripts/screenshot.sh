@@ -8,14 +8,14 @@ page="${2:-Geometry}"
 zolk="$build/app/zolk"
 [[ -x "$zolk" ]] || { echo "build $zolk first" >&2; exit 1; }
 
-display=95
-while [[ -e /tmp/.X${display}-lock ]]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1600x1200x24 -wr -nolisten tcp >/dev/null 2>&1 &
+zolk_pid=""
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -wr -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 xvfb_pid=$!
-trap 'kill $zolk_pid $xvfb_pid 2>/dev/null || true' EXIT
-export DISPLAY=":$display"
+trap 'kill $zolk_pid $xvfb_pid 2>/dev/null || true; rm -f "$displayfile"' EXIT
+for _ in $(seq 100); do [[ -s "$displayfile" ]] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$displayfile")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 "$zolk" &
 zolk_pid=$!
 for _ in $(seq 100); do xdotool search --name '^Kalvero$' >/dev/null 2>&1 && break; sleep 0.1; done

@@ -8,7 +8,7 @@ xvfb_pid=""
 zolk_pid=""
 cleanup() {
     [[ -n "$zolk_pid" ]] && kill "$zolk_pid" 2>/dev/null
-    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
+    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -27,19 +27,18 @@ check() { # description, then a command that must succeed
     fi
 }
 
-display=90
-while [[ -e /tmp/.X${display}-lock || -e /tmp/.X11-unix/X${display} ]]; do display=$((display + 1)); done
 # -wr: a white root, so that the black margin cannot be mistaken for the background.
-Xvfb ":$display" -screen 0 1600x1200x24 -wr -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# -displayfd: the server picks a free display and tells us which.
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -wr -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-export DISPLAY=":$display"
+for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 "$zolk" >"$work/zolk.log" 2>&1 &
 zolk_pid=$!
 wid=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     wid=$(xdotool search --name '^Kalvero$' 2>/dev/null | head -1)
     [[ -n "$wid" ]] && break
     sleep 0.1
