@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QtEndian>
+#include <algorithm>
+#include <cstring>
 
 namespace zolk {
 
@@ -64,13 +66,28 @@ QImage LoadBitmapResource(const QString& path) {
         // Rows are stored bottom-up unless the height is negative.
         const uchar* in = data + pixelOffset + stride * (height > 0 ? rows - 1 - y : y);
         uchar* out = image.scanLine(y);
-        for (qint32 x = 0; x < width; ++x) {
-            const int shift = (perByte - 1 - x % perByte) * depth;
-            const int index = (in[x / perByte] >> shift) & mask;
-            if (quint32(index) >= colours)
-                return {};
-            out[x] = uchar(index);
+        if (depth == 8) {
+            std::memcpy(out, in, std::size_t(width));
+        } else if (depth == 4) {
+            for (qint32 x = 0; x + 1 < width; x += 2) {
+                out[x] = uchar(in[x / 2] >> 4);
+                out[x + 1] = uchar(in[x / 2] & 0x0F);
+            }
+            if (width % 2)
+                out[width - 1] = uchar(in[width / 2] >> 4);
+        } else {
+            for (qint32 x = 0; x < width; x += perByte) {
+                const uchar packed = in[x / perByte];
+                const int count = std::min<qint32>(perByte, width - x);
+                for (int k = 0; k < count; ++k)
+                    out[x + k] = uchar((packed >> (8 - depth * (k + 1))) & mask);
+            }
         }
+        // A palette shorter than the depth allows may leave indices without a colour.
+        if (colours < (1u << depth))
+            for (qint32 x = 0; x < width; ++x)
+                if (out[x] >= colours)
+                    return {};
     }
     return image;
 }
