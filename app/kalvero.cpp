@@ -92,7 +92,7 @@ void TKalvero::mousePressEvent(QMouseEvent* event) {
 }
 
 void TKalvero::mouseMoveEvent(QMouseEvent* event) {
-    OnMvMain(event->position().toPoint() - kClientOrigin);
+    OnMvMain(event->globalPosition().toPoint());
 }
 
 void TKalvero::mouseReleaseEvent(QMouseEvent*) {
@@ -104,11 +104,13 @@ void TKalvero::OnDnMain(QPoint client) {
     DragOrigin = client;
 }
 
-void TKalvero::OnMvMain(QPoint client) {
+// The window moves by the pointer's displacement, so the pointer keeps its place on the
+// window: at DragOrigin. Reckoned from the pointer's screen position, because a motion
+// event's window coordinates may still refer to where the window was before its last move.
+void TKalvero::OnMvMain(QPoint screen) {
     if (Dragging != 1)
         return;
-    move(x() + client.x() - DragOrigin.x(), y());
-    move(x(), y() + client.y() - DragOrigin.y());
+    move(screen - kClientOrigin - DragOrigin);
 }
 
 void TKalvero::OnUpMain() {

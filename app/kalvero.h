@@ -96,7 +96,7 @@ class TKalvero : public QWidget, public Ui::Kalvero {
 
   private:
     void OnDnMain(QPoint client);
-    void OnMvMain(QPoint client);
+    void OnMvMain(QPoint screen);
     void OnUpMain();
 
     void SetClientBounds(QWidget* control, int left, int top);

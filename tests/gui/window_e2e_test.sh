@@ -66,7 +66,10 @@ import -window root "$work/screen.png" 2>/dev/null
 
 position() { xdotool getwindowgeometry "$wid" | sed -n 's/.*Position: \([0-9-]*\),\([0-9-]*\).*/\1 \2/p'; }
 read -r x0 y0 < <(position)
-xdotool mousemove 240 500 mousedown 3 mousemove 260 520 mousemove 290 540 mouseup 3
+# Many small steps: each motion arrives while the window may still be on its way.
+steps=()
+for i in $(seq 10); do steps+=(mousemove $((240 + 5 * i)) $((500 + 4 * i)) sleep 0.01); done
+xdotool mousemove 240 500 mousedown 3 "${steps[@]}" mouseup 3
 sleep 0.5
 read -r x1 y1 < <(position)
 echo "window moved from $x0,$y0 to $x1,$y1"
