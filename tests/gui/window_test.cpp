@@ -329,6 +329,22 @@ class WindowTest : public QObject {
         QCOMPARE(Text(Form(), "Geom_Inertia"), QString("2.778E+05"));
     }
 
+    void focusFromAnotherWindowIsNoPageEntry() {
+        // Focus coming back from another window, as after a fault's message box, must not
+        // evaluate the page again: a fault would then be shown over and over.
+        Press(Find(Form(), "GeometryTab"));
+        QLineEdit other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        other.setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return other.hasFocus(); }));
+        Form().SectionCode = 0; // an evaluation now would show the rectangle's area
+        QApplication::setActiveWindow(&Form());
+        Find<QLineEdit>(Form(), "h")->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return Find<QLineEdit>(Form(), "h")->hasFocus(); }));
+        QCOMPARE(Text(Form(), "Geom_Area"), QString("5.000E+01"));
+    }
+
     void hiddenRadiiAreStillChecked() {
         Press(Find(Form(), "GeometryTab"));
         Find<QLineEdit>(Form(), "r2")->setText("10"); // r1 = r2: both radius fields marked
