@@ -427,6 +427,19 @@ class WindowTest : public QObject {
         QCOMPARE(ShownPicture(Form(), "EXIT"), 52);
     }
 
+    void picturesAreDrawnUnscaledAtTheTopLeft() {
+        Press(Find(Form(), "GeometryTab"));
+        // A 100 x 100 picture on a 105 x 105 button: a 5-pixel strip of the page remains.
+        const QImage rect = Find(Form(), "Rect")->grab().toImage();
+        QCOMPARE(rect.size(), QSize(105, 105));
+        QCOMPARE(QColor(rect.pixel(1, 1)), QColor(192, 192, 192)); // the UP background
+        QCOMPARE(QColor(rect.pixel(99, 99)), QColor(192, 192, 192));
+        QCOMPARE(QColor(rect.pixel(102, 50)), QColor(107, 107, 107)); // right strip
+        QCOMPARE(QColor(rect.pixel(50, 102)), QColor(107, 107, 107)); // bottom strip
+        const QImage triangle = Find(Form(), "Triangle")->grab().toImage();
+        QCOMPARE(QColor(triangle.pixel(1, 1)), QColor(128, 128, 128)); // DN: gray
+    }
+
     void staticCaptions() {
         QCOMPARE(Find<Panel>(Form(), "MaterialTab")->caption(), QString("Material"));
         QCOMPARE(Text(Form(), "Label23"), QString("Critical Load  [N]"));
