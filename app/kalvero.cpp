@@ -66,16 +66,21 @@ void TKalvero::SetClientBounds(QWidget* control, int left, int top) {
     control->move(left + kClientOrigin.x(), top + kClientOrigin.y());
 }
 
+std::array<QWidget*, 5> TKalvero::Pages() const {
+    return {MaterialF, GeometryF, BendingF, BucklingF, DisclaimerF};
+}
+
+std::array<QWidget*, 5> TKalvero::Tabs() const {
+    return {MaterialTab, GeometryTab, BendingTab, BucklingTab, DisclaimerTab};
+}
+
 void TKalvero::SetWindowBoundsAndLayout() {
     setGeometry(0, 0, 1600, 1200);
-    for (QWidget* page : {static_cast<QWidget*>(MaterialF), static_cast<QWidget*>(GeometryF),
-                          static_cast<QWidget*>(BendingF), static_cast<QWidget*>(BucklingF),
-                          static_cast<QWidget*>(DisclaimerF)}) {
+    for (QWidget* page : Pages()) {
         SetClientBounds(page, kPageLeft, kPageTop);
         page->resize(kPageWidth, kPageHeight);
     }
-    const std::array<QWidget*, 5> tabs{MaterialTab, GeometryTab, BendingTab, BucklingTab,
-                                       DisclaimerTab};
+    const auto tabs = Tabs();
     for (int i = 0; i < 5; ++i)
         SetClientBounds(tabs[i], kTabLeft + kTabPitch * i, kTabTop);
 }
@@ -147,9 +152,8 @@ void TKalvero::ShowPage(std::int8_t page) {
     default:
         break;
     }
-    const std::array<QWidget*, 5> pages{MaterialF, GeometryF, BendingF, BucklingF, DisclaimerF};
-    const std::array<QWidget*, 5> tabs{MaterialTab, GeometryTab, BendingTab, BucklingTab,
-                                       DisclaimerTab};
+    const auto pages = Pages();
+    const auto tabs = Tabs();
     pages[page]->setVisible(true);
     zolk::SetBackgroundColour(tabs[page], zolk::colours::kShownTab);
     for (int q = 0; q < 5; ++q) {

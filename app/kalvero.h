@@ -111,4 +111,10 @@ class TKalvero : public QWidget, public Ui::Kalvero {
     void ReportFault(zolk::Fault fault);
 
     std::array<QLineEdit*, 7> SectionEdits() const;
+    // By page index.
+    std::array<QWidget*, 5> Pages() const;
+    std::array<QWidget*, 5> Tabs() const;
+    // The visible fields and notes of a shape, and the visible controls of a load case.
+    void ShowSectionFields(std::uint8_t code);
+    void ShowLoadCaseControls(std::uint8_t loadCase);
 };

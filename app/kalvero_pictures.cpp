@@ -3,6 +3,7 @@
 
 #include "app/bitmap_resource.h"
 #include "app/selection_tables.h"
+#include "app/table_text.h"
 
 #include <stdexcept>
 
@@ -11,6 +12,7 @@ namespace {
 using zolk::ButtonGroup;
 using zolk::kPictureButtons;
 using zolk::PictureButtonIndex;
+using zolk::TableText;
 
 QImage LoadPicture(const QString& root, const QString& name) {
     QImage image = zolk::LoadBitmapResource(root + name);
@@ -19,14 +21,10 @@ QImage LoadPicture(const QString& root, const QString& name) {
     return image;
 }
 
-QString Name(std::string_view text) {
-    return QString::fromLatin1(text.data(), text.size());
-}
-
 } // namespace
 
 PictureBox* TKalvero::Button(int index) const {
-    return findChild<PictureBox*>(Name(kPictureButtons[index].button));
+    return findChild<PictureBox*>(TableText(kPictureButtons[index].button));
 }
 
 void TKalvero::ShowPicture(int button, bool down) {
@@ -40,44 +38,45 @@ void TKalvero::LoadLogo(const QString& pictureRoot) {
 void TKalvero::MakePicturePairs(const QString& pictureRoot) {
     for (int i = 0; i < static_cast<int>(kPictureButtons.size()); ++i) {
         const auto& row = kPictureButtons[i];
-        const QString base = Name(row.resource);
+        const QString base = TableText(row.resource);
         for (int down = 0; down < 2; ++down) {
             const int k = 2 * i + down;
             ButtonBitmaps[k] = LoadPicture(pictureRoot, base + (down ? "_DN" : "_UP"));
             ButtonPictures[k] = ButtonBitmaps[k];
         }
-        const bool startsDown = (row.group == ButtonGroup::Section && row.code == 2) ||
-                                (row.group == ButtonGroup::LoadCase && row.code == 4) ||
-                                (row.group == ButtonGroup::Buckling && row.code == 0);
+        const bool startsDown = row.group != ButtonGroup::Exit && row.code == StartCode(row.group);
         ShowPicture(i, startsDown);
 
         // The initial choices, set directly: the selectors would evaluate with E and L
-        // still unset.
+        // still unset. The notes keep the captions of the form description.
         if (row.button == "Triangle") {
-            SectionCode = 2;
-            for (QWidget* c : {static_cast<QWidget*>(Approx1), static_cast<QWidget*>(Approx2),
-                               static_cast<QWidget*>(hLabel), static_cast<QWidget*>(h),
-                               static_cast<QWidget*>(wLabel), static_cast<QWidget*>(w)})
-                c->setVisible(true);
-            for (QWidget* c : {static_cast<QWidget*>(t1Label), static_cast<QWidget*>(t1),
-                               static_cast<QWidget*>(t2Label), static_cast<QWidget*>(t2),
-                               static_cast<QWidget*>(r1Label), static_cast<QWidget*>(r1),
-                               static_cast<QWidget*>(r2Label), static_cast<QWidget*>(r2),
-                               static_cast<QWidget*>(sLabel), static_cast<QWidget*>(s)})
-                c->setVisible(false);
+            SectionCode = zolk::kStartSection;
+            Approx1->setVisible(true);
+            Approx2->setVisible(true);
+            ShowSectionFields(zolk::kStartSection);
         } else if (row.button == "BeampConc") {
-            FLabel->setVisible(true);
-            Bending_F->setVisible(true);
-            for (QWidget* c : {static_cast<QWidget*>(PosLabel), static_cast<QWidget*>(Bending_s),
-                               static_cast<QWidget*>(qLabel), static_cast<QWidget*>(Bending_q),
-                               static_cast<QWidget*>(Pos2Label), static_cast<QWidget*>(Bending_xm)})
-                c->setVisible(false);
+            ShowLoadCaseControls(zolk::kStartLoadCase);
         } else if (row.button == "CantiConc") {
-            LoadCase = 4;
+            LoadCase = zolk::kStartLoadCase;
         } else if (row.button == "BuckFree") {
-            BucklingCase = 0;
+            BucklingCase = zolk::kStartBuckling;
         }
     }
+}
+
+void TKalvero::ShowSectionFields(std::uint8_t code) {
+    const auto& row = zolk::kSectionShapes[code];
+    for (std::size_t g = 0; g < zolk::kDimensionGroups.size(); ++g)
+        for (std::string_view name : zolk::kDimensionGroups[g])
+            if (!name.empty())
+                findChild<QWidget*>(TableText(name))->setVisible(row.groupShown[g]);
+}
+
+void TKalvero::ShowLoadCaseControls(std::uint8_t loadCase) {
+    const auto& row = zolk::kLoadCases[loadCase];
+    const std::array<bool, 4> shown{row.force, row.position, row.lineLoad, row.positionResult};
+    for (std::size_t i = 0; i < zolk::kLoadCaseControls.size(); ++i)
+        findChild<QWidget*>(TableText(zolk::kLoadCaseControls[i]))->setVisible(shown[i / 2]);
 }
 
 void TKalvero::SelectSection(std::uint8_t code) {
@@ -92,20 +91,17 @@ void TKalvero::SelectSection(std::uint8_t code) {
     const auto& row = zolk::kSectionShapes[code];
     ShowPicture(PictureButtonIndex(ButtonGroup::Section, code), true);
     if (row.notesShown) {
-        Approx1->setText(Name(row.approx1));
-        Approx2->setText(Name(row.approx2));
+        Approx1->setText(TableText(row.approx1));
+        Approx2->setText(TableText(row.approx2));
     } else {
         Approx1->setVisible(false);
         Approx2->setVisible(false);
     }
-    for (std::size_t g = 0; g < zolk::kDimensionGroups.size(); ++g)
-        for (std::string_view name : zolk::kDimensionGroups[g])
-            if (!name.empty())
-                findChild<QWidget*>(Name(name))->setVisible(row.groupShown[g]);
+    ShowSectionFields(code);
     for (const auto& move : row.moves) {
         if (move.control.empty())
             break;
-        QWidget* c = findChild<QWidget*>(Name(move.control));
+        QWidget* c = findChild<QWidget*>(TableText(move.control));
         c->move(move.x, c->y());
     }
     SectionCode = code;
@@ -117,11 +113,8 @@ void TKalvero::SelectLoadCase(std::uint8_t loadCase) {
         return;
     ShowPicture(PictureButtonIndex(ButtonGroup::LoadCase, LoadCase), false);
     ShowPicture(PictureButtonIndex(ButtonGroup::LoadCase, loadCase), true);
-    const auto& row = zolk::kLoadCases[loadCase];
-    const std::array<bool, 4> shown{row.force, row.position, row.lineLoad, row.positionResult};
-    for (std::size_t i = 0; i < zolk::kLoadCaseControls.size(); ++i)
-        findChild<QWidget*>(Name(zolk::kLoadCaseControls[i]))->setVisible(shown[i / 2]);
-    if (row.lineLoadInForceRow) {
+    ShowLoadCaseControls(loadCase);
+    if (zolk::kLoadCases[loadCase].lineLoadInForceRow) {
         qLabel->move(qLabel->x(), zolk::kForceRowTop);
         Bending_q->move(Bending_q->x(), zolk::kForceRowTop);
     }

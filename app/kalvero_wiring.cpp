@@ -2,18 +2,11 @@
 #include "app/kalvero.h"
 
 #include "app/selection_tables.h"
+#include "app/table_text.h"
 #include "material/material.h"
 
 #include <QApplication>
 #include <QEvent>
-
-namespace {
-
-QString Name(std::string_view text) {
-    return QString::fromLatin1(text.data(), text.size());
-}
-
-} // namespace
 
 void TKalvero::WireEvents() {
     connect(EXIT, &PictureBox::clicked, this, &TKalvero::OnClose);
@@ -35,7 +28,7 @@ void TKalvero::WireEvents() {
 
     // The selectors act on the press of any mouse button.
     for (const auto& row : zolk::kPictureButtons) {
-        PictureBox* button = findChild<PictureBox*>(Name(row.button));
+        PictureBox* button = findChild<PictureBox*>(zolk::TableText(row.button));
         const std::uint8_t code = row.code;
         switch (row.group) {
         case zolk::ButtonGroup::Section:
@@ -55,7 +48,7 @@ void TKalvero::WireEvents() {
     // Material radio buttons: the press of any mouse button selects; so does checking
     // one from the keyboard, so that E always belongs to the material shown checked.
     for (const auto& material : zolk::kMaterials) {
-        auto* radio = findChild<QRadioButton*>(Name(material.radioButton));
+        auto* radio = findChild<QRadioButton*>(zolk::TableText(material.radioButton));
         radio->installEventFilter(this);
         const std::uint8_t code = material.code;
         connect(radio, &QRadioButton::toggled, this, [this, code](bool checked) {
@@ -77,7 +70,7 @@ bool TKalvero::eventFilter(QObject* watched, QEvent* event) {
     } else if (press) {
         if (auto* radio = qobject_cast<QRadioButton*>(watched)) {
             for (const auto& material : zolk::kMaterials)
-                if (radio->objectName() == Name(material.radioButton)) {
+                if (radio->objectName() == zolk::TableText(material.radioButton)) {
                     SelectMaterial(material.code);
                     // Any button checks it, so the radio shown always matches E.
                     radio->setChecked(true);

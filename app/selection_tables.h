@@ -55,6 +55,25 @@ constexpr int PictureButtonIndex(ButtonGroup group, std::uint8_t code) {
     return -1;
 }
 
+// The choices at start.
+inline constexpr std::uint8_t kStartSection = 2;  // triangle
+inline constexpr std::uint8_t kStartLoadCase = 4; // cantilever, point load
+inline constexpr std::uint8_t kStartBuckling = 0; // clamped, free
+
+constexpr std::uint8_t StartCode(ButtonGroup group) {
+    switch (group) {
+    case ButtonGroup::Section:
+        return kStartSection;
+    case ButtonGroup::LoadCase:
+        return kStartLoadCase;
+    case ButtonGroup::Buckling:
+        return kStartBuckling;
+    case ButtonGroup::Exit:
+        break;
+    }
+    return 0;
+}
+
 // The dimension fields of the Geometry page in four groups, in the order their
 // visibility is set.
 enum DimensionGroup : std::uint8_t { HeightWidth, Thicknesses, Radii, SingleSize };
