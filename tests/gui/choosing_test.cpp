@@ -3,6 +3,7 @@
 
 #include "app/entry.h"
 #include "app/selection_tables.h"
+#include "app/table_text.h"
 #include "material/material.h"
 
 #include <QLabel>
@@ -12,13 +13,7 @@
 
 using namespace guitest;
 
-namespace {
-
-QString Name(std::string_view text) {
-    return QString::fromLatin1(text.data(), text.size());
-}
-
-} // namespace
+using zolk::TableText;
 
 class ChoosingTest : public QObject {
     Q_OBJECT
@@ -39,12 +34,13 @@ class ChoosingTest : public QObject {
         for (std::size_t g = 0; g < 4; ++g)
             for (std::string_view name : zolk::kDimensionGroups[g])
                 if (!name.empty())
-                    QVERIFY2(ShownOnPage(Form(), Name(name)) == shape.groupShown[g], name.data());
+                    QVERIFY2(ShownOnPage(Form(), TableText(name)) == shape.groupShown[g],
+                             name.data());
         QCOMPARE(ShownOnPage(Form(), "Approx1"), shape.notesShown);
         QCOMPARE(ShownOnPage(Form(), "Approx2"), shape.notesShown);
         if (shape.notesShown) {
-            QCOMPARE(Text(Form(), "Approx1"), Name(shape.approx1));
-            QCOMPARE(Text(Form(), "Approx2"), Name(shape.approx2));
+            QCOMPARE(Text(Form(), "Approx1"), TableText(shape.approx1));
+            QCOMPARE(Text(Form(), "Approx2"), TableText(shape.approx2));
         }
     }
 
@@ -54,10 +50,8 @@ class ChoosingTest : public QObject {
         InstallMessageRecorder();
     }
     void init() {
-        Messages().clear();
-        form = std::make_unique<TKalvero>();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form = ShowNewForm();
+        QVERIFY(form);
     }
     void cleanup() { form.reset(); }
 
@@ -75,12 +69,12 @@ class ChoosingTest : public QObject {
         QFETCH(int, button);
         PressNamed("GeometryTab");
         PressNamed("Oval");
-        PressNamed(Name(zolk::kSectionShapes[code].button), Qt::MouseButton(button));
+        PressNamed(TableText(zolk::kSectionShapes[code].button), Qt::MouseButton(button));
         QCOMPARE(Form().SectionCode, code);
         CheckSectionGroup(code);
         QCOMPARE(Labels(Form(), kGeometryLabels), FreshGeometry(Form()));
         // Again: stays pressed, same state, evaluated again.
-        PressNamed(Name(zolk::kSectionShapes[code].button));
+        PressNamed(TableText(zolk::kSectionShapes[code].button));
         CheckSectionGroup(code);
         QVERIFY(Messages().isEmpty());
     }
@@ -165,13 +159,13 @@ class ChoosingTest : public QObject {
         QFETCH(int, loadCase);
         const auto& row = zolk::kLoadCases[loadCase];
         PressNamed("BendingTab");
-        PressNamed(Name(row.button), Qt::RightButton);
+        PressNamed(TableText(row.button), Qt::RightButton);
         QCOMPARE(Form().LoadCase, loadCase);
         for (const auto& other : zolk::kLoadCases)
             QCOMPARE(ShowsDown(Form(), other.button.data()), other.code == loadCase);
         const bool shown[] = {row.force, row.position, row.lineLoad, row.positionResult};
         for (std::size_t i = 0; i < zolk::kLoadCaseControls.size(); ++i)
-            QVERIFY2(ShownOnPage(Form(), Name(zolk::kLoadCaseControls[i])) == shown[i / 2],
+            QVERIFY2(ShownOnPage(Form(), TableText(zolk::kLoadCaseControls[i])) == shown[i / 2],
                      zolk::kLoadCaseControls[i].data());
         if (row.lineLoad)
             QCOMPARE(Edit("Bending_q")->y(), 192);
@@ -227,7 +221,7 @@ class ChoosingTest : public QObject {
         QTest::addColumn<double>("modulus");
         for (const auto& m : zolk::kMaterials)
             if (m.code != zolk::kCustomMaterial)
-                QTest::addRow("%s", m.radioButton.data()) << Name(m.radioButton) << m.modulus;
+                QTest::addRow("%s", m.radioButton.data()) << TableText(m.radioButton) << m.modulus;
     }
     void materials() {
         QFETCH(QString, radio);
@@ -279,7 +273,8 @@ class ChoosingTest : public QObject {
                 checked = radio;
         QVERIFY(checked && checked != steel);
         for (const auto& m : zolk::kMaterials)
-            if (Name(m.radioButton) == checked->objectName() && m.code != zolk::kCustomMaterial)
+            if (TableText(m.radioButton) == checked->objectName() &&
+                m.code != zolk::kCustomMaterial)
                 QCOMPARE(Form().YoungsModulus, m.modulus);
     }
 

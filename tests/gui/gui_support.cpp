@@ -15,6 +15,15 @@ QStringList& Messages() {
     return messages;
 }
 
+std::unique_ptr<TKalvero> ShowNewForm() {
+    Messages().clear();
+    auto form = std::make_unique<TKalvero>();
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get()))
+        return nullptr;
+    return form;
+}
+
 void InstallMessageRecorder() {
     zolk::SetMessageHandler([](const QString& text) { Messages().append(text); });
 }
@@ -39,10 +48,6 @@ void Retype(QLineEdit* edit, const QString& text) {
 void Press(QWidget* widget, Qt::MouseButton button) {
     QTest::mousePress(widget, button, {}, QPoint(3, 3));
     QTest::mouseRelease(widget, button, {}, QPoint(3, 3));
-}
-
-void Click(QWidget* widget, Qt::MouseButton button) {
-    Press(widget, button);
 }
 
 int ShownPicture(TKalvero& form, const char* button) {

@@ -6,10 +6,22 @@
 #include <QLineEdit>
 #include <QString>
 #include <QStringList>
+#include <array>
+#include <memory>
 
 class QWidget;
 
 namespace guitest {
+
+// A fresh form, shown and exposed, with the message record cleared; null if it never
+// became exposed.
+std::unique_ptr<TKalvero> ShowNewForm();
+
+// The page panels and their tabs, by page index.
+inline constexpr std::array<const char*, 5> kPages{"MaterialF", "GeometryF", "BendingF",
+                                                   "BucklingF", "DisclaimerF"};
+inline constexpr std::array<const char*, 5> kTabs{"MaterialTab", "GeometryTab", "BendingTab",
+                                                  "BucklingTab", "DisclaimerTab"};
 
 // Records every message the form shows instead of opening a modal box.
 QStringList& Messages();
@@ -25,7 +37,6 @@ QString Text(TKalvero& form, const char* label);
 // Replaces the whole text of an edit by typing it, key by key.
 void Retype(QLineEdit* edit, const QString& text);
 void Press(QWidget* widget, Qt::MouseButton button = Qt::LeftButton);
-void Click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton);
 
 // Index of the picture the button shows in form.ButtonPictures, or -1.
 int ShownPicture(TKalvero& form, const char* button);

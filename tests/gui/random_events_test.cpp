@@ -6,6 +6,7 @@
 #include "app/panel.h"
 #include "app/picture_box.h"
 #include "app/selection_tables.h"
+#include "app/table_text.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -18,14 +19,8 @@ using namespace guitest;
 
 namespace {
 
-QString Name(std::string_view text) {
-    return QString::fromLatin1(text.data(), text.size());
-}
+using zolk::TableText;
 
-const std::array<const char*, 5> kPages{"MaterialF", "GeometryF", "BendingF", "BucklingF",
-                                        "DisclaimerF"};
-const std::array<const char*, 5> kTabs{"MaterialTab", "GeometryTab", "BendingTab", "BucklingTab",
-                                       "DisclaimerTab"};
 const QStringList kTexts{"10",     "0",
                          "-5",     "1e-10",
                          "2.5",    "abc",
@@ -84,23 +79,23 @@ class RandomEventsTest : public QObject {
             for (const auto& row : zolk::kPictureButtons)
                 if (row.group == groups[g] &&
                     ShowsDown(Form(), row.button.data()) != (row.code == codes[g]))
-                    return "wrong DN picture on " + Name(row.button);
+                    return "wrong DN picture on " + TableText(row.button);
 
         const auto& shape = zolk::kSectionShapes[Form().SectionCode];
         for (std::size_t g = 0; g < 4; ++g)
             for (std::string_view name : zolk::kDimensionGroups[g])
-                if (!name.empty() && ShownOnPage(Form(), Name(name)) != shape.groupShown[g])
-                    return "visibility of " + Name(name);
+                if (!name.empty() && ShownOnPage(Form(), TableText(name)) != shape.groupShown[g])
+                    return "visibility of " + TableText(name);
         if (ShownOnPage(Form(), "Approx1") != shape.notesShown ||
-            (shape.notesShown && (Text(Form(), "Approx1") != Name(shape.approx1) ||
-                                  Text(Form(), "Approx2") != Name(shape.approx2))))
+            (shape.notesShown && (Text(Form(), "Approx1") != TableText(shape.approx1) ||
+                                  Text(Form(), "Approx2") != TableText(shape.approx2))))
             return "notes";
         const auto& loadCase = zolk::kLoadCases[Form().LoadCase];
         const bool shown[] = {loadCase.force, loadCase.position, loadCase.lineLoad,
                               loadCase.positionResult};
         for (std::size_t i = 0; i < zolk::kLoadCaseControls.size(); ++i)
-            if (ShownOnPage(Form(), Name(zolk::kLoadCaseControls[i])) != shown[i / 2])
-                return "visibility of " + Name(zolk::kLoadCaseControls[i]);
+            if (ShownOnPage(Form(), TableText(zolk::kLoadCaseControls[i])) != shown[i / 2])
+                return "visibility of " + TableText(zolk::kLoadCaseControls[i]);
 
         static const QRegularExpression exponent("^-?[0-9]\\.[0-9]{3}E[+-][0-9]{2,3}$");
         static const QRegularExpression fixed("^-?[0-9]+\\.[0-9]$");
@@ -129,9 +124,8 @@ class RandomEventsTest : public QObject {
     void initTestCase() {
         zolk::ApplyLook();
         InstallMessageRecorder();
-        form = std::make_unique<TKalvero>();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form = ShowNewForm();
+        QVERIFY(form);
     }
 
     void invariantsHoldAfterEveryEvent() {

@@ -15,11 +15,6 @@ using namespace guitest;
 
 namespace {
 
-constexpr std::array<const char*, 5> kPages{"MaterialF", "GeometryF", "BendingF", "BucklingF",
-                                            "DisclaimerF"};
-constexpr std::array<const char*, 5> kTabs{"MaterialTab", "GeometryTab", "BendingTab",
-                                           "BucklingTab", "DisclaimerTab"};
-
 void SendMove(QWidget* widget, QPoint pos, Qt::MouseButtons buttons) {
     QMouseEvent move(QEvent::MouseMove, QPointF(pos), widget->mapToGlobal(QPointF(pos)),
                      Qt::NoButton, buttons, Qt::NoModifier);
@@ -178,10 +173,8 @@ class WindowTest : public QObject {
         InstallMessageRecorder();
     }
     void init() {
-        Messages().clear();
-        form = std::make_unique<TKalvero>();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form = ShowNewForm();
+        QVERIFY(form);
     }
     void cleanup() {
         form.reset();
