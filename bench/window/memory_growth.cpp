@@ -1,16 +1,12 @@
 // Resident memory over 10,000 seeded random keystrokes and presses across the pages of the
 // real form (offscreen). Prints the resident size after every 1,000 events, then the growth
 // from the first sample to the last.
-#include "app/entry.h"
-#include "app/kalvero.h"
-#include "app/messages.h"
 #include "app/panel.h"
 #include "app/picture_box.h"
+#include "offscreen_form.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -28,33 +24,12 @@ long ResidentKiB() {
     return -1;
 }
 
-void Press(QWidget* target) {
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), target->mapToGlobal(QPointF(3, 3)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(3, 3),
-                        target->mapToGlobal(QPointF(3, 3)), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(target, &release);
-}
-
-void Key(QWidget* target, int key, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &release);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    zolk::ApplyLook();
-    zolk::SetMessageHandler([](const QString&) {});
-    auto form = std::make_unique<TKalvero>();
-    form->show();
-    QApplication::processEvents();
+    const auto form = benchform::ShowForm();
 
     QList<QWidget*> targets;
     for (auto* panel : form->findChildren<Panel*>())
@@ -79,13 +54,16 @@ int main(int argc, char** argv) {
         if (auto* edit = qobject_cast<QLineEdit*>(target)) {
             edit->setFocus();
             if (random() % 3 == 0 || edit->text().size() > 12) {
-                Key(edit, Qt::Key_Backspace, QString());
+                benchform::SendKey(edit, QEvent::KeyPress, Qt::Key_Backspace, QString());
+                benchform::SendKey(edit, QEvent::KeyRelease, Qt::Key_Backspace, QString());
             } else {
                 const QString c = keys.mid(random() % keys.size(), 1);
-                Key(edit, c.at(0).unicode(), c);
+                benchform::SendKey(edit, QEvent::KeyPress, c.at(0).unicode(), c);
+                benchform::SendKey(edit, QEvent::KeyRelease, c.at(0).unicode(), c);
             }
         } else {
-            Press(target);
+            benchform::SendMouse(target, QEvent::MouseButtonPress);
+            benchform::SendMouse(target, QEvent::MouseButtonRelease);
         }
         QApplication::processEvents();
         if (n % 1000 == 0) {

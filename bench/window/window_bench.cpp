@@ -1,25 +1,16 @@
 // What one keystroke and one page switch cost on the real form (offscreen, no painting):
 // from the key event until every label and field colour is set.
-#include "app/entry.h"
-#include "app/kalvero.h"
-#include "app/messages.h"
 #include "app/panel.h"
+#include "offscreen_form.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <benchmark/benchmark.h>
 #include <memory>
 
 namespace {
 
 TKalvero* form = nullptr;
-
-void SendKey(QWidget* target, int key, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &press);
-}
 
 // Alternates typing a digit and deleting it, so the text stays the same length.
 void Keystroke(benchmark::State& state, const char* edit, int page) {
@@ -30,9 +21,9 @@ void Keystroke(benchmark::State& state, const char* edit, int page) {
     bool digit = true;
     for (auto _ : state) {
         if (digit)
-            SendKey(field, Qt::Key_1, QStringLiteral("1"));
+            benchform::SendKey(field, QEvent::KeyPress, Qt::Key_1, QStringLiteral("1"));
         else
-            SendKey(field, Qt::Key_Backspace, QString());
+            benchform::SendKey(field, QEvent::KeyPress, Qt::Key_Backspace, QString());
         digit = !digit;
     }
 }
@@ -52,9 +43,7 @@ void BM_PageSwitch(benchmark::State& state) {
     int i = 0;
     for (auto _ : state) {
         QWidget* tab = form->findChild<Panel*>(QString::fromLatin1(tabs[i]));
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), tab->mapToGlobal(QPointF(3, 3)),
-                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(tab, &press);
+        benchform::SendMouse(tab, QEvent::MouseButtonPress);
         i = 1 - i;
     }
 }
@@ -69,11 +58,7 @@ BENCHMARK(BM_PageSwitch);
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    zolk::ApplyLook();
-    zolk::SetMessageHandler([](const QString&) {});
-    auto kalvero = std::make_unique<TKalvero>();
-    kalvero->show();
-    QApplication::processEvents();
+    const auto kalvero = benchform::ShowForm();
     form = kalvero.get();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
