@@ -2,6 +2,7 @@
 // Wt = J / tmax.
 #include "section/shapes.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zolk::section {
@@ -11,10 +12,6 @@ namespace {
 constexpr double kTorsionIH = 1.31 / 3;    // I and H sections
 constexpr double kTorsionTUC = 1.12 / 3;   // T, lying T, U and C sections
 constexpr double kTorsionAngle = 0.99 / 3; // angle
-
-double Larger(double a, double b) {
-    return a > b ? a : b;
-}
 
 // W by the farther of the top and bottom edges, e being the centroid's depth below the top.
 double ModulusFromTop(double inertia, double h, double e) {
@@ -54,7 +51,7 @@ SectionValues DoubleT(const Dimensions& d, FieldValidity& valid) {
     v.inertia = (w * Cube(h) - (w - t2) * Cube(h - 2 * t1)) * (1.0 / 12);
     v.modulus = 2 * v.inertia / h;
     v.polarInertia = kTorsionIH * ((h - 2 * t1) * Cube(t2) + 2 * w * Cube(t1));
-    v.polarModulus = v.polarInertia / Larger(t1, t2);
+    v.polarModulus = v.polarInertia / std::max(t1, t2);
     return v;
 }
 
@@ -73,7 +70,7 @@ SectionValues HProfile(const Dimensions& d, FieldValidity& valid) {
     v.inertia = ((w - 2 * t2) * Cube(t1) + 2 * t2 * Cube(h)) * (1.0 / 12);
     v.modulus = 2 * v.inertia / h;
     v.polarInertia = kTorsionIH * ((w - 2 * t2) * Cube(t1) + 2 * h * Cube(t2));
-    v.polarModulus = v.polarInertia / Larger(t1, t2);
+    v.polarModulus = v.polarInertia / std::max(t1, t2);
     return v;
 }
 
@@ -89,7 +86,7 @@ SectionValues LProfile(const Dimensions& d, FieldValidity& valid) {
         return {};
     SectionValues v = AngleOrT(d);
     v.polarInertia = kTorsionAngle * ((w - t2) * Cube(t1) + h * Cube(t2));
-    v.polarModulus = v.polarInertia / Larger(t1, t2);
+    v.polarModulus = v.polarInertia / std::max(t1, t2);
     return v;
 }
 
@@ -105,7 +102,7 @@ SectionValues TProfile(const Dimensions& d, FieldValidity& valid) {
         return {};
     SectionValues v = AngleOrT(d);
     v.polarInertia = kTorsionTUC * (w * Cube(t1) + (h - t1) * Cube(t2));
-    v.polarModulus = v.polarInertia / Larger(t1, t2);
+    v.polarModulus = v.polarInertia / std::max(t1, t2);
     return v;
 }
 
@@ -124,7 +121,7 @@ SectionValues SideTProfile(const Dimensions& d, FieldValidity& valid) {
     v.inertia = (t2 * Cube(h) + (w - t2) * Cube(t1)) * (1.0 / 12);
     v.modulus = (t2 * Cube(h) + (w - t2) * Cube(t1)) / (6 * h);
     v.polarInertia = kTorsionTUC * ((w - t2) * Cube(t1) + h * Cube(t2));
-    v.polarModulus = v.polarInertia / Larger(t1, t2);
+    v.polarModulus = v.polarInertia / std::max(t1, t2);
     return v;
 }
 
@@ -146,7 +143,7 @@ SectionValues UProfile(const Dimensions& d, FieldValidity& valid) {
                 ((w - 2 * t2) * t1 + 2 * t2 * h) * Square(e);
     v.modulus = ModulusFromTop(v.inertia, h, e);
     v.polarInertia = kTorsionTUC * ((w - 2 * t2) * Cube(t1) + 2 * h * Cube(t2));
-    v.polarModulus = v.polarInertia / Larger(t1, t2);
+    v.polarModulus = v.polarInertia / std::max(t1, t2);
     return v;
 }
 
@@ -165,7 +162,7 @@ SectionValues CProfile(const Dimensions& d, FieldValidity& valid) {
     v.inertia = (std::pow(h, 3) * w - std::pow(h - 2 * t1, 3) * (w - t2)) * (1.0 / 12);
     v.modulus = 2 * v.inertia / h;
     v.polarInertia = kTorsionTUC * ((h - 2 * t1) * Cube(t2) + 2 * w * Cube(t1));
-    v.polarModulus = v.polarInertia / Larger(t1, t2);
+    v.polarModulus = v.polarInertia / std::max(t1, t2);
     return v;
 }
 

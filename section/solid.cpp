@@ -92,13 +92,12 @@ SectionValues Cross(const Dimensions& d, FieldValidity& valid) {
     const double t2 = d.t2;
     if (!WithinThicknessLimits(t1 < h, t2 < w, valid))
         return {};
-    const double tmax = t1 > t2 ? t1 : t2;
     SectionValues v;
     v.area = t1 * w + (h - t1) * t2;
     v.inertia = (t2 * Cube(h) + (w - t2) * Cube(t1)) / 12;
     v.modulus = 2 * v.inertia / h;
     v.polarInertia = kCrossTorsion * ((w - t2) * Cube(t1) + h * Cube(t2));
-    v.polarModulus = v.polarInertia / tmax;
+    v.polarModulus = v.polarInertia / std::max(t1, t2);
     return v;
 }
 
