@@ -71,9 +71,12 @@ bool TKalvero::eventFilter(QObject* watched, QEvent* event) {
         if (auto* radio = qobject_cast<QRadioButton*>(watched)) {
             for (const auto& material : zolk::kMaterials)
                 if (radio->objectName() == zolk::TableText(material.radioButton)) {
-                    SelectMaterial(material.code);
-                    // Any button checks it, so the radio shown always matches E.
-                    radio->setChecked(true);
+                    // Any button checks it, so the radio shown always matches E; checking
+                    // selects the material through the toggled connection above.
+                    if (radio->isChecked())
+                        SelectMaterial(material.code);
+                    else
+                        radio->setChecked(true);
                 }
         }
     }
